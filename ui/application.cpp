@@ -77,13 +77,22 @@ Application* Application::Current() {
   return g_current;
 }
 
+namespace {
+// The title outlives the application object, for an error that escapes its whole run.
+std::wstring& LastTitle() {
+  static std::wstring title;
+  return title;
+}
+}  // namespace
+
 HWND Application::OwnerWindow() const {
   return owner_->hwnd();
 }
 
 void Application::SetTitle(const std::string& title) {
   title_ = title;
-  SetWindowTextW(owner_->hwnd(), Widen(title).c_str());
+  LastTitle() = Widen(title);
+  SetWindowTextW(owner_->hwnd(), LastTitle().c_str());
 }
 
 void Application::AddForm(Form* form) {
@@ -178,7 +187,8 @@ void Application::HandleException(std::exception_ptr error) {
   }
   Application* app = Current();
   if (!app) {
-    MessageBoxW(nullptr, Widen(ExceptionDialogText(message)).c_str(), L"", MB_OK | MB_ICONSTOP);
+    MessageBoxW(nullptr, Widen(ExceptionDialogText(message)).c_str(), LastTitle().c_str(),
+                MB_OK | MB_ICONSTOP);
   } else if (app->OnException) {
     app->OnException(message);
   } else {
