@@ -18,7 +18,7 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The font's handle, made once per spec for the whole run and shared by every control.
+// The font's handle, made once for each distinct FontSpec and shared by every control.
 HFONT GetFont(const FontSpec& spec);
 
 // Size of one line (or of a word-wrapped block `wrapWidth` wide when wrapWidth > 0).
