@@ -17,7 +17,7 @@ struct Match {
 }  // namespace
 
 void SearchFiles(const std::string& root, const std::vector<FileMask>& masks,
-                 const std::function<void(const std::string& path, std::size_t mask)>& onFind) {
+                 const FoundDuringWalk& onFound, const FoundInListOrder& onFind) {
   // The folder list doubles as the breadth-first queue. Filling one bucket per mask while
   // walking keeps, per mask, the folder order and each folder's own order.
   std::vector<std::string> folders{root};
@@ -31,12 +31,19 @@ void SearchFiles(const std::string& root, const std::vector<FileMask>& masks,
         return;
       }
       for (std::size_t m = 0; m < masks.size(); ++m)
-        if (masks[m].Matches(name))
+        if (masks[m].Matches(name)) {
           buckets[m].push_back({static_cast<std::uint32_t>(current), std::string(name)});
+          if (onFound) onFound(folder, name, m);
+        }
     });
   }
   for (std::size_t m = 0; m < buckets.size(); ++m)
     for (const Match& match : buckets[m]) onFind(JoinPath(folders[match.folder], match.name), m);
+}
+
+void SearchFiles(const std::string& root, const std::vector<FileMask>& masks,
+                 const FoundInListOrder& onFind) {
+  SearchFiles(root, masks, nullptr, onFind);
 }
 
 }  // namespace kerovia

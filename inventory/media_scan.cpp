@@ -49,13 +49,20 @@ void RunMediaScan(MainView& main, ProgressView& progress, FileList& list) {
       categoryOfMask.push_back(category);
     }
 
+  // The bars count during the walk, which is what takes long; the list is filled in its
+  // own order once the walk is over.
+  int found = 0;
   try {
-    SearchFiles(main.DeviceRoot(), masks, [&](const std::string& path, std::size_t mask) {
-      const MediaCategory& category = *categoryOfMask[mask];
-      list.Append(path, category.kindTag);
-      progress.SetPosition(category.bar, progress.Position(category.bar) + 1);
-      if (list.FileCount % 10 == 0) progress.RepaintBars();
-    });
+    SearchFiles(
+        main.DeviceRoot(), masks,
+        [&](std::string_view, std::string_view, std::size_t mask) {
+          Bar bar = categoryOfMask[mask]->bar;
+          progress.SetPosition(bar, progress.Position(bar) + 1);
+          if (++found % 10 == 0) progress.RepaintBars();
+        },
+        [&](const std::string& path, std::size_t mask) {
+          list.Append(path, categoryOfMask[mask]->kindTag);
+        });
   } catch (...) {
     // The refresh ends with the error; the list's size stays as the last scan left it.
     list.StringGrid1.SetRowCount(rowCountBefore);

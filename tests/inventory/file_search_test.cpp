@@ -132,6 +132,55 @@ TEST(FileSearchTest, OneListingGivesTheOrderOfOneWalkPerMask) {
   EXPECT_EQ(found, reference);
 }
 
+// The order in which one breadth-first walk comes upon the matches: folder by folder, each
+// in its listing's order, every mask of an entry in mask order.
+Found ReferenceWalkOrder(const std::string& root, const std::vector<std::string>& masks) {
+  Found found;
+  std::deque<std::string> queue{root};
+  while (!queue.empty()) {
+    std::string folder = queue.front();
+    queue.pop_front();
+    for (const auto& entry : std::filesystem::directory_iterator(Utf8Path(folder))) {
+      std::string path = JoinPath(folder, Utf8(entry.path().filename()));
+      if (entry.is_directory()) {
+        queue.push_back(path);
+        continue;
+      }
+      for (std::size_t m = 0; m < masks.size(); ++m)
+        if (ReferenceMatch(entry.path().filename().u32string(), Utf8Path(masks[m]).u32string()))
+          found.emplace_back(path, m);
+    }
+  }
+  return found;
+}
+
+TEST(FileSearchTest, EveryMatchIsSeenDuringTheWalkBeforeTheListIsReported) {
+  TestFolder drive;
+  PhoneTreeOptions options;
+  options.files = 300;
+  options.folders = 30;
+  options.seed = 11;
+  MakePhoneTree(drive.Root(), options);
+  // "*" as well, so that entries matched by two masks show the order within an entry.
+  std::vector<std::string> masks = AllMediaMasks();
+  masks.push_back("*");
+
+  Found duringWalk, inListOrder;
+  std::size_t foundAfterListBegan = 0;
+  SearchFiles(
+      drive.Root(), Masks(masks),
+      [&](std::string_view folder, std::string_view name, std::size_t mask) {
+        if (!inListOrder.empty()) ++foundAfterListBegan;
+        duringWalk.emplace_back(JoinPath(std::string(folder), name), mask);
+      },
+      [&](const std::string& path, std::size_t mask) { inListOrder.emplace_back(path, mask); });
+
+  EXPECT_EQ(foundAfterListBegan, 0u);
+  EXPECT_EQ(duringWalk, ReferenceWalkOrder(drive.Root(), masks));
+  EXPECT_EQ(inListOrder, ReferenceSearch(drive.Root(), masks));
+  EXPECT_NE(duringWalk, inListOrder) << "the tree should tell the two orders apart";
+}
+
 TEST(FileSearchTest, AFileMatchedByTwoMasksIsListedTwice) {
   TestFolder drive;
   drive.Write("Music/song.mp3");
@@ -179,10 +228,13 @@ TEST(FileSearchTest, ARootWithoutTrailingSeparatorGetsExactlyOne) {
 
 TEST(FileSearchTest, AnUnreadableRootEndsTheSearchWithAnError) {
   TestFolder drive;
-  int reported = 0;
-  EXPECT_THROW(SearchFiles(drive.Path("gone"), Masks({"*.mp3"}),
-                           [&](const std::string&, std::size_t) { ++reported; }),
+  int found = 0, reported = 0;
+  EXPECT_THROW(SearchFiles(
+                   drive.Path("gone"), Masks({"*.mp3"}),
+                   [&](std::string_view, std::string_view, std::size_t) { ++found; },
+                   [&](const std::string&, std::size_t) { ++reported; }),
                Error);
+  EXPECT_EQ(found, 0);
   EXPECT_EQ(reported, 0);
 }
 

@@ -83,11 +83,18 @@ TEST(MediaScanTest, EntriesHoldFolderNameAndKind) {
   EXPECT_EQ(scan.list.Kind(2), "p");
 }
 
-TEST(MediaScanTest, TheCardCountsUpAndRepaintsEveryTenFiles) {
+TEST(MediaScanTest, TheCardCountsDuringTheWalkAndRepaintsEveryTenFiles) {
+  // One folder per level, one category per folder, so the walk's order does not depend on
+  // the listing's: 3 photos in the root, then 12 music, 6 movie and 4 photo files below.
   Scan scan;
-  for (int i = 0; i < 14; ++i) scan.drive.Write("Music/" + std::to_string(i) + ".mp3");
-  for (int i = 0; i < 9; ++i) scan.drive.Write("DCIM/" + std::to_string(i) + ".jpg");
+  for (int i = 0; i < 3; ++i) scan.drive.Write("IMG_" + std::to_string(i) + ".jpg");
+  for (int i = 0; i < 8; ++i) scan.drive.Write("Music/" + std::to_string(i) + ".mp3");
+  for (int i = 0; i < 4; ++i) scan.drive.Write("Music/" + std::to_string(i) + ".m4a");
+  for (int i = 0; i < 6; ++i) scan.drive.Write("Music/Clips/" + std::to_string(i) + ".mp4");
+  for (int i = 0; i < 4; ++i) scan.drive.Write("Music/Clips/Deep/" + std::to_string(i) + ".jpg");
   scan.progress.status = "iTunesへバックアップ中です...";
+  std::vector<int> listedAtStep;
+  scan.progress.onSetPosition = [&] { listedAtStep.push_back(scan.list.FileCount); };
   RunMediaScan(scan.main, scan.progress, scan.list);
 
   EXPECT_EQ(scan.progress.status, "Android本体解析中です...");
@@ -96,11 +103,31 @@ TEST(MediaScanTest, TheCardCountsUpAndRepaintsEveryTenFiles) {
   EXPECT_GE(scan.progress.repaints, 1);
   EXPECT_EQ(scan.progress.closes, 1);
   EXPECT_FALSE(scan.progress.shown);
-  EXPECT_EQ(scan.progress.setPositionCalls, 3 + 23) << "reset, then one step per file";
-  // After files 10 and 20: music 10; then music 14 and photo 6.
-  std::vector<std::array<int, 3>> expected = {{10, 0, 0}, {14, 0, 6}};
+  EXPECT_EQ(scan.progress.setPositionCalls, 3 + 25) << "reset, then one step per file";
+  // Walk order: after file 10, 3 photos and 7 music; after file 20, 12 music and 5 movies.
+  // (List order would give 10-0-0 and 12-6-2.)
+  std::vector<std::array<int, 3>> expected = {{7, 0, 3}, {12, 5, 3}};
   EXPECT_EQ(scan.progress.barsAtRepaint, expected);
-  EXPECT_EQ(scan.main.countText, "23 ファイル");
+  EXPECT_EQ(scan.progress.positions, (std::array<int, 3>{12, 6, 7}));
+  // Every step came before the first entry of the list.
+  EXPECT_EQ(listedAtStep, std::vector<int>(3 + 25, 0));
+  // The list itself keeps mask order, then folder order: folder and extension per row.
+  std::vector<std::string> rows, expectedRows;
+  for (int row = 1; row <= scan.list.FileCount; ++row)
+    rows.push_back(scan.list.Folder(row) + " " + scan.list.Kind(row) + " " +
+                   std::filesystem::path(scan.list.Name(row)).extension().string());
+  auto add = [&](int count, const std::string& folder, const char* kindAndExtension) {
+    std::string text = folder.empty() ? scan.drive.Root() : scan.drive.Path(folder);
+    if (text.back() != kPathSeparator) text += kPathSeparator;
+    expectedRows.insert(expectedRows.end(), count, text + " " + kindAndExtension);
+  };
+  add(8, "Music", "m .mp3");
+  add(4, "Music", "m .m4a");
+  add(6, "Music/Clips", "v .mp4");
+  add(3, "", "p .jpg");
+  add(4, "Music/Clips/Deep", "p .jpg");
+  EXPECT_EQ(rows, expectedRows);
+  EXPECT_EQ(scan.main.countText, "25 ファイル");
 }
 
 TEST(MediaScanTest, AnErrorLeavesTheCardShownAndTheMainWindowAsItWas) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,8 @@ class RecordingProgressView : public ProgressView {
   // The three positions at each RepaintBars().
   std::vector<std::array<int, 3>> barsAtRepaint;
   int setPositionCalls = 0;
+  // Called after each SetPosition(), to see what else stood where at that moment.
+  std::function<void()> onSetPosition;
 
   void SetStatus(const std::string& text) override { status = text; }
   void SetBarStartColour(std::uint32_t rgb) override { startColour = rgb; }
@@ -68,6 +71,7 @@ class RecordingProgressView : public ProgressView {
   void SetPosition(Bar bar, int position) override {
     positions[static_cast<int>(bar)] = position;
     ++setPositionCalls;
+    if (onSetPosition) onSetPosition();
   }
   void RepaintBars() override { barsAtRepaint.push_back(positions); }
   void Show() override {
