@@ -55,10 +55,7 @@ void BackupToFolder(const FileList& list, MainView& main, ProgressView& progress
     progress.Close();
     main.Show();
   } catch (...) {
-    services.Beep();
-    services.ShowMessage(kReadFailedMessage, appTitle, MessageIcon::None);
-    progress.Close();
-    main.Show();
+    EndBackupAfterError(main, progress, services, appTitle);
   }
 }
 

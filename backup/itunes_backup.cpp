@@ -68,10 +68,7 @@ void BackupToITunes(const FileList& list, MainView& main, ProgressView& progress
     progress.Close();
     main.Show();
   } catch (...) {
-    services.Beep();
-    services.ShowMessage(kReadFailedMessage, appTitle, MessageIcon::None);
-    progress.Close();
-    main.Show();
+    EndBackupAfterError(main, progress, services, appTitle);
   }
 }
 

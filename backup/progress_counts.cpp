@@ -1,5 +1,7 @@
 #include "backup/progress_counts.h"
 
+#include "backup/messages.h"
+
 namespace kerovia {
 
 bool BarOfKind(const std::string& kind, Bar& bar) {
@@ -36,6 +38,14 @@ std::string FailureReport(const std::string& headline, const std::vector<std::st
   if (names.size() > kReportedNames)
     text += "\nほか" + std::to_string(names.size() - kReportedNames) + "個";
   return text;
+}
+
+void EndBackupAfterError(MainView& main, ProgressView& progress, Services& services,
+                         const std::string& appTitle) {
+  services.Beep();
+  services.ShowMessage(kReadFailedMessage, appTitle, MessageIcon::None);
+  progress.Close();
+  main.Show();
 }
 
 }  // namespace kerovia

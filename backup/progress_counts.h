@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "inventory/file_list.h"
+#include "inventory/main_view.h"
 #include "inventory/progress_view.h"
+#include "platform/services.h"
 
 namespace kerovia {
 
@@ -23,5 +25,10 @@ void CountDown(const std::string& kind, ProgressView& progress);
 std::string FailureReport(const std::string& headline, const std::vector<std::string>& names);
 
 inline constexpr std::size_t kReportedNames = 5;
+
+// How both backups end when something went wrong inside them: the beep, the fixed message,
+// the card closed and the main window back.
+void EndBackupAfterError(MainView& main, ProgressView& progress, Services& services,
+                         const std::string& appTitle);
 
 }  // namespace kerovia

@@ -11,11 +11,15 @@ namespace {
 
 // The drives present differ per machine; what holds on every one is checked here, the
 // mapped test drives in the inventory suite.
-TEST(VolumesTest, EveryVolumeHasAnExistingRootAndAShortNameInAStableOrder) {
+TEST(VolumesTest, EveryFixedVolumeHasAnExistingRootAndAllAShortNameInAStableOrder) {
   std::vector<Volume> volumes = ListVolumes();
   ASSERT_FALSE(volumes.empty());
   for (const Volume& volume : volumes) {
-    EXPECT_TRUE(IsFolder(volume.root)) << volume.root;
+    // A removable drive is listed without touching its medium, so an empty card reader (or
+    // a phone unplugged from its letter) is there without a readable root.
+    if (volume.type != VolumeType::Removable) {
+      EXPECT_TRUE(IsFolder(volume.root)) << volume.root;
+    }
     EXPECT_FALSE(volume.name.empty()) << volume.root;
     EXPECT_LE(volume.name.size(), volume.root.size()) << volume.root;
     if (volume.type == VolumeType::Removable) {
