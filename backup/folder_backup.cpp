@@ -28,12 +28,7 @@ void BackupToFolder(const FileList& list, MainView& main, ProgressView& progress
   std::optional<std::string> folder = services.PickFolder("バックアップ先の選択");
   if (!folder || folder->empty()) return;
   try {
-    progress.SetStatus("バックアップ準備中です...");
-    progress.SetBarStartColour(kBackupBarColour);
-    SetBarsToListCounts(list, progress);
-    progress.SetTag(1);
-    progress.Show();
-    main.Hide();
+    BeginBackup(list, main, progress, "バックアップ準備中です...");
     std::vector<std::string> failed;
     std::string firstReason;
     for (int row = 1; row <= list.FileCount; ++row) {

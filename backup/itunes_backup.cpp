@@ -35,12 +35,7 @@ void BackupToITunes(const FileList& list, MainView& main, ProgressView& progress
                     Services& services, const std::string& appTitle) {
   if (list.FileCount < 1) return;
   try {
-    progress.SetStatus("iTunes 起動中です...");
-    progress.SetBarStartColour(kBackupBarColour);
-    SetBarsToListCounts(list, progress);
-    progress.SetTag(1);
-    progress.Show();
-    main.Hide();
+    BeginBackup(list, main, progress, "iTunes 起動中です...");
     std::vector<std::string> failed;
     for (int row = 1; row <= list.FileCount; ++row) {
       std::unique_ptr<Process> process =

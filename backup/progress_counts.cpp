@@ -40,6 +40,16 @@ std::string FailureReport(const std::string& headline, const std::vector<std::st
   return text;
 }
 
+void BeginBackup(const FileList& list, MainView& main, ProgressView& progress,
+                 const std::string& status) {
+  progress.SetStatus(status);
+  progress.SetBarStartColour(kBackupBarColour);
+  SetBarsToListCounts(list, progress);
+  progress.SetTag(1);
+  progress.Show();
+  main.Hide();
+}
+
 void EndBackupAfterError(MainView& main, ProgressView& progress, Services& services,
                          const std::string& appTitle) {
   services.Beep();

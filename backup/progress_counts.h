@@ -26,6 +26,11 @@ std::string FailureReport(const std::string& headline, const std::vector<std::st
 
 inline constexpr std::size_t kReportedNames = 5;
 
+// How both backups start: the status text, yellow bars counting down from the list's
+// counts, the cancel flag set, the card shown and the main window hidden.
+void BeginBackup(const FileList& list, MainView& main, ProgressView& progress,
+                 const std::string& status);
+
 // How both backups end when something went wrong inside them: the beep, the fixed message,
 // the card closed and the main window back.
 void EndBackupAfterError(MainView& main, ProgressView& progress, Services& services,
